@@ -1,0 +1,2 @@
+// Placeholder until the program lands.
+namespace planetarium {}
