@@ -6,6 +6,7 @@
 
 namespace astrocore {
 
+// clang-format off
 inline constexpr int kBodyCount = 15;   // chart bodies 1..15
 inline constexpr int kSignCount = 12;   // zodiac signs 1..12
 inline constexpr int kHouseCount = 12;  // houses 1..12
@@ -41,6 +42,8 @@ inline constexpr std::array<std::string_view, kSignCount + 1> SignName = {
     "",          "Berbec", "Taur",        "Gemeni",   "Rac",        "Leu",    "Fecioar\x85",
     "Balant\x85", "Scorpion", "S\x85get\x85tor", "Capricorn", "V\x85rs\x85tor", "Pesti"};
 
+// clang-format on
+
 inline constexpr std::string_view kMotionDirect = "Direct";
 inline constexpr std::string_view kMotionRetrograde = "Retrograd";
 
@@ -56,6 +59,7 @@ struct ChartInput {
 };
 
 // Arrays are indexed from 1 as the bodies, houses and aspects are numbered; slot 0 is unused.
+// clang-format off
 struct ChartRecord {
   ChartInput input;
   std::array<double, kBodyCount + 1> bodyLongitude{};            // degrees in [0, 360)
@@ -65,6 +69,7 @@ struct ChartRecord {
   std::array<double, kHouseCount + 1> houseCusp{};               // degrees in [0, 360)
   double siderealTime = 0;                                       // HH.MMSS
 };
+// clang-format on
 
 ChartRecord ComputeChart(const ChartInput& input);
 

@@ -31,12 +31,24 @@ constexpr void FillHueBlock(std::array<Rgb, 256>& p, int first, const std::array
     const int hi = lv[4];
     Rgb c;
     switch (seg) {
-      case 0: c = Level6(up, lo, hi); break;
-      case 1: c = Level6(hi, lo, down); break;
-      case 2: c = Level6(hi, up, lo); break;
-      case 3: c = Level6(down, hi, lo); break;
-      case 4: c = Level6(lo, hi, up); break;
-      default: c = Level6(lo, down, hi); break;
+      case 0:
+        c = Level6(up, lo, hi);
+        break;
+      case 1:
+        c = Level6(hi, lo, down);
+        break;
+      case 2:
+        c = Level6(hi, up, lo);
+        break;
+      case 3:
+        c = Level6(down, hi, lo);
+        break;
+      case 4:
+        c = Level6(lo, hi, up);
+        break;
+      default:
+        c = Level6(lo, down, hi);
+        break;
     }
     p[first + j] = c;
   }
@@ -61,7 +73,8 @@ constexpr std::array<Rgb, 256> MakeDefaultPalette() {
                                            {252, 252, 84},
                                            {252, 252, 252}}};
   for (int i = 0; i < 16; ++i) p[i] = kBasic[i];
-  constexpr std::array<int, 16> kGrey = {0, 5, 8, 11, 14, 17, 20, 24, 28, 32, 36, 40, 45, 50, 56, 63};
+  constexpr std::array<int, 16> kGrey = {0,  5,  8,  11, 14, 17, 20, 24,
+                                         28, 32, 36, 40, 45, 50, 56, 63};
   for (int i = 0; i < 16; ++i) p[16 + i] = Level6(kGrey[i], kGrey[i], kGrey[i]);
   constexpr std::array<std::array<int, 5>, 9> kLevels = {{{0, 16, 31, 47, 63},
                                                           {31, 39, 47, 55, 63},

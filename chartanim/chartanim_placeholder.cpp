@@ -1,2 +1,0 @@
-// Placeholder until the program lands.
-namespace chartanim {}
