@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the suite needs (when missing), then configures and builds.
-#   scripts/setup.sh [preset]     preset: release (default) or asan
+#   scripts/setup.sh [preset]     preset: release (default), asan or tsan
 #   scripts/setup.sh --deps-only  only the packages
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,7 +9,7 @@ PACKAGES=(
   cmake g++ ninja-build pkg-config
   libsdl2-dev libfreetype-dev libfontconfig-dev fonts-liberation libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils faketime
+  xvfb xauth xdotool x11-utils faketime desktop-file-utils
 )
 
 missing=()

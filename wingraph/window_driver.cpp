@@ -182,18 +182,28 @@ class WindowDriver final : public Driver {
   enum class StartState { kStarting, kRunning, kFailed };
 
   void Publish(const Device& dev) {
+    // A page equal to the one already handed over is not painted again: a program that
+    // redraws the same picture every frame then costs the window almost nothing.
+    bool changed = false;
     {
       std::lock_guard lock(frameMutex_);
       const auto& page = dev.pages[dev.state.visualPage];
-      std::copy(page.begin(), page.end(), frame_.begin());
-      ++frameSerial_;
+      changed = !std::equal(page.begin(), page.end(), frame_.begin());
+      if (changed) {
+        std::copy(page.begin(), page.end(), frame_.begin());
+        ++frameSerial_;
+      }
     }
     lastPublish_ = Clock::now();
-    Wake();
+    if (changed) Wake();
   }
 
   void Wake() {
-    if (wakeEvent_ == 0 || wakePending_.exchange(true)) return;
+    // The window thread shuts SDL down when it ends (Close wakes it for that); a wake
+    // pushed at that moment would use SDL while it is torn down, so the two exclude each
+    // other.
+    std::lock_guard lock(wakeMutex_);
+    if (!eventsOpen_ || wakePending_.exchange(true)) return;
     SDL_Event event{};
     event.type = wakeEvent_;
     SDL_PushEvent(&event);
@@ -206,12 +216,14 @@ class WindowDriver final : public Driver {
     startCv_.notify_all();
   }
 
-  // The window opens at the largest whole scale that leaves a tenth of the usable display
-  // free (at least 1).
+  // The window opens at the largest whole scale that fits the usable display area with a
+  // margin for the window frame and title bar (at least 1).
   int InitialScale() const {
+    constexpr int kFrameMargin = 64;
     SDL_Rect usable{};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
-    const int scale = std::min(usable.w * 9 / 10 / width_, usable.h * 9 / 10 / height_);
+    const int scale =
+        std::min((usable.w - kFrameMargin) / width_, (usable.h - kFrameMargin) / height_);
     return std::max(scale, 1);
   }
 
@@ -262,6 +274,10 @@ class WindowDriver final : public Driver {
     }
     wakeEvent_ = SDL_RegisterEvents(1);
     if (wakeEvent_ == static_cast<Uint32>(-1)) wakeEvent_ = 0;
+    {
+      std::lock_guard lock(wakeMutex_);
+      eventsOpen_ = wakeEvent_ != 0;
+    }
     for (Uint32 c = 0; c < 256; ++c) {
       const Rgb& rgb = kDefaultPalette[c];
       argb_[c] = 0xFF000000u | (Uint32{rgb.r} << 16) | (Uint32{rgb.g} << 8) | rgb.b;
@@ -284,7 +300,7 @@ class WindowDriver final : public Driver {
   }
 
   void Run() {
-    const LeakCheckPause pause;
+    [[maybe_unused]] const LeakCheckPause pause;
     if (!Open()) {
       Shutdown();
       return;
@@ -311,6 +327,10 @@ class WindowDriver final : public Driver {
         }
       }
       if (redraw) Render();
+    }
+    {
+      std::lock_guard lock(wakeMutex_);
+      eventsOpen_ = false;
     }
     SDL_StopTextInput();
     Shutdown();
@@ -378,6 +398,8 @@ class WindowDriver final : public Driver {
   std::atomic<bool> quit_{false};
   std::atomic<bool> wakePending_{false};
   std::atomic<Uint32> wakeEvent_{0};
+  std::mutex wakeMutex_;
+  bool eventsOpen_ = false;  // wakes may be pushed; guarded by wakeMutex_
   std::atomic<int> refreshRate_{60};
 
   // Program thread only.

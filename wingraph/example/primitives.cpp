@@ -1,4 +1,5 @@
-// Draws every primitive of the graphics layer once and waits for a key. Run headless with
+// Draws every primitive of the graphics layer once and waits for a key. The picture is drawn
+// on the hidden page 1 and then shown, as an animation would flip pages. Run headless with
 // WINGRAPH_DRIVER=headless WINGRAPH_SNAPSHOTS=DIR it leaves DIR/screen-001.png.
 #include "wingraph/wingraph.h"
 
@@ -7,6 +8,8 @@ namespace wg = wingraph;
 int main() {
   wg::Device dev;
   wg::InitGraph(dev, wg::kDriverVga256, wg::kMode640x480, "WINGRAPH");
+  wg::OutTextXY(dev, 10, 10, "page 0: never shown");
+  wg::SetActivePage(dev, 1);
 
   // Lines, 1 and 3 pixels thick.
   wg::Line(dev, 10, 10, 200, 60);
@@ -58,6 +61,7 @@ int main() {
   wg::SetColor(dev, wg::kGrey);
   wg::OutTextXY(dev, 10, 460, "size 1: the quick brown fox");
 
+  wg::SetVisualPage(dev, 1);
   wg::ReadKey(dev);
   wg::CloseGraph(dev);
   return 0;

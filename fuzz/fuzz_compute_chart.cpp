@@ -1,0 +1,15 @@
+// libFuzzer entry for the compute chart path of harness.h.
+#include <cstddef>
+#include <cstdint>
+
+#include "harness.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzzharness::PrepareEnvironment();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzzharness::FuzzComputeChart(data, size);
+  return 0;
+}
