@@ -43,8 +43,8 @@ void Flush(Console& con);
 double ReadReal(Console& con);
 // Reads one whole number (optional sign and digits) and returns it modulo `modulus`
 // (256 for a byte, 65536 for a 16-bit word; 0 for the full unsigned range), exact for
-// any number of digits; negative values wrap as in two's complement. A fraction or an
-// exponent is not a whole number.
+// any number of digits (a token of more than 4096 characters is not a number); negative
+// values wrap as in two's complement. A fraction or an exponent is not a whole number.
 unsigned ReadWhole(Console& con, unsigned modulus);
 // Reads the rest of the current line, or the next line, without its line end (a CR before
 // it is dropped too). A last line without a line end counts; nothing left at all is the

@@ -25,8 +25,11 @@ run natalchart "32,32,32,32" '1\n1\n1980\n12.00\n0\n-26.06\n44.26\n'
 run chartanim "32,32,32,32,27" '1\n1\n1980\n12.00\n60\n-26.06\n44.26\n'
 # A birth on 15 March 1980 seen on 1 January 2024, then one day forward and back.
 run biorhythm "0,75,0,77,27" 'Ana\n1980\n3\n15\n2024\n1\n1\n'
-# The solar system at a fixed clock: a few frames, a zoom out, a day step, Esc.
-FAKETIME="@2024-01-01 12:00:00" run planetarium ".,.,47,47,0,77,.,27" ''
+# The solar system at a frozen clock: a few frames, two zooms out, a day step, Esc.
+mkdir -p "$out/planetarium"
+TZ=UTC WINGRAPH_DRIVER=headless WINGRAPH_KEYS=".,.,47,47,0,77,.,27" \
+  WINGRAPH_SNAPSHOTS="$out/planetarium" faketime -f '2024-01-01 12:00:00' \
+  "$bin/planetarium/planetarium" </dev/null >"$out/planetarium/transcript.txt"
 
 echo "Demo written to $out:"
 find "$out" -type f | sort | sed "s|^$out/|  |"

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "wingraph/font.h"
+#include "wingraph/sanitizer.h"
 
 namespace wingraph {
 
@@ -156,7 +157,7 @@ FontStore& Store() {
 
 // fontconfig keeps (and partly loses) the parse of its configuration files for the whole
 // run; that is the library's, so the leak check of sanitized builds leaves it out.
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(WINGRAPH_ASAN)
 extern "C" const char* __lsan_default_suppressions() {
   return "leak:libfontconfig.so\n";
 }

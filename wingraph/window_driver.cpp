@@ -15,8 +15,9 @@
 #include <vector>
 
 #include "wingraph/driver.h"
+#include "wingraph/sanitizer.h"
 
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(WINGRAPH_ASAN)
 #include <sanitizer/lsan_interface.h>
 #endif
 
@@ -29,7 +30,7 @@ using Clock = std::chrono::steady_clock;
 // The desktop libraries SDL brings up (X11, D-Bus, input methods) keep or lose small blocks
 // for the whole run; in sanitized builds their set-up is left out of the leak check.
 struct LeakCheckPause {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(WINGRAPH_ASAN)
   LeakCheckPause() {
     __lsan_disable();
   }

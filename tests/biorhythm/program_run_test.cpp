@@ -1,7 +1,6 @@
 // Runs the biorhythm program headless with piped input and scripted keys, then reads the
 // screens it wrote back from PNG.
 #include <gtest/gtest.h>
-#include <png.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "biorhythm/cycles.h"
+#include "support/indexed_png.h"
 #include "wingraph/palette.h"
 
 namespace biorhythm {
@@ -36,30 +36,12 @@ struct Screen {
 };
 
 bool ReadIndexedPng(const fs::path& path, Screen& screen) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  bool ok = false;
-  if (setjmp(png_jmpbuf(png)) == 0) {
-    png_init_io(png, file);
-    png_read_png(png, info, PNG_TRANSFORM_PACKING, nullptr);
-    if (png_get_color_type(png, info) == PNG_COLOR_TYPE_PALETTE &&
-        png_get_bit_depth(png, info) == 8) {
-      screen.width = static_cast<int>(png_get_image_width(png, info));
-      screen.height = static_cast<int>(png_get_image_height(png, info));
-      png_bytepp rows = png_get_rows(png, info);
-      screen.index.resize(static_cast<std::size_t>(screen.width) * screen.height);
-      for (int y = 0; y < screen.height; ++y) {
-        std::copy(rows[y], rows[y] + screen.width,
-                  screen.index.begin() + static_cast<std::ptrdiff_t>(y) * screen.width);
-      }
-      ok = true;
-    }
-  }
-  png_destroy_read_struct(&png, &info, nullptr);
-  std::fclose(file);
-  return ok;
+  astrotest::IndexedImage image;
+  if (!astrotest::ReadIndexedPng(path.string(), image)) return false;
+  screen.width = image.width;
+  screen.height = image.height;
+  screen.index = std::move(image.pixels);
+  return true;
 }
 
 struct RunResult {

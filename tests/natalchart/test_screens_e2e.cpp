@@ -1,11 +1,9 @@
 // The natal program run headless for the 1980 Bucharest chart: the four snapshots show the
 // name wheel, the glyph wheel, grid A and grid B, each checked by a few landmarks.
 #include <gtest/gtest.h>
-#include <png.h>
 #include <stdlib.h>
 
 #include <cmath>
-#include <csetjmp>
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
@@ -17,6 +15,7 @@
 #include "astrocore/chart.h"
 #include "natalchart/chart_symbols.h"
 #include "natalchart/wheels.h"
+#include "support/indexed_png.h"
 #include "test_screens_support.h"
 #include "wingraph/palette.h"
 #include "wingraph/wingraph.h"
@@ -39,28 +38,13 @@ constexpr std::string_view kCaption = "Data:  1- 1-1980 ora: 12.00";
 // An 8-bit indexed PNG read back into page 0 of a 640 x 480 memory device.
 bool LoadSnapshot(const fs::path& path, wingraph::Device& dev) {
   dev = wingraph::MakeMemoryDevice(640, 480);
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  bool ok = false;
-  if (setjmp(png_jmpbuf(png)) == 0) {
-    png_init_io(png, file);
-    png_read_png(png, info, PNG_TRANSFORM_PACKING, nullptr);
-    if (png_get_color_type(png, info) == PNG_COLOR_TYPE_PALETTE &&
-        png_get_bit_depth(png, info) == 8 && png_get_image_width(png, info) == 640 &&
-        png_get_image_height(png, info) == 480) {
-      png_bytepp rows = png_get_rows(png, info);
-      for (int y = 0; y < 480; ++y) {
-        for (int x = 0; x < 640; ++x)
-          dev.pages[0][static_cast<std::size_t>(y) * 640 + x] = rows[y][x];
-      }
-      ok = true;
-    }
+  astrotest::IndexedImage image;
+  if (!astrotest::ReadIndexedPng(path.string(), image) || image.width != 640 ||
+      image.height != 480) {
+    return false;
   }
-  png_destroy_read_struct(&png, &info, nullptr);
-  std::fclose(file);
-  return ok;
+  dev.pages[0] = std::move(image.pixels);
+  return true;
 }
 
 // On how many of 36 directions, 10 degrees apart, the ring of radius r shows in the colour.

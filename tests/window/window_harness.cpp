@@ -4,7 +4,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
-#include <png.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -116,32 +115,6 @@ std::string WindowTitle(Display* display, Window window) {
 
 bool HaveCommand(const std::string& name) {
   return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-bool ReadIndexedPng(const std::string& path, IndexedPage& page) {
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  bool ok = false;
-  if (setjmp(png_jmpbuf(png)) == 0) {
-    png_init_io(png, file);
-    png_read_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
-    if (png_get_color_type(png, info) == PNG_COLOR_TYPE_PALETTE &&
-        png_get_bit_depth(png, info) == 8) {
-      page.width = static_cast<int>(png_get_image_width(png, info));
-      page.height = static_cast<int>(png_get_image_height(png, info));
-      png_bytepp rows = png_get_rows(png, info);
-      page.pixels.clear();
-      for (int y = 0; y < page.height; ++y) {
-        page.pixels.insert(page.pixels.end(), rows[y], rows[y] + page.width);
-      }
-      ok = true;
-    }
-  }
-  png_destroy_read_struct(&png, &info, nullptr);
-  std::fclose(file);
-  return ok;
 }
 
 long CountMismatches(const RgbImage& shot, const IndexedPage& page, int scale) {

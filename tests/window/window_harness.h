@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "support/indexed_png.h"
+
 namespace windowtest {
 
 using Clock = std::chrono::steady_clock;
@@ -25,13 +27,8 @@ inline constexpr auto kPatience = std::chrono::seconds(10);
 bool HaveCommand(const std::string& name);
 
 // A page as the program left it: palette indices, as in a headless snapshot.
-struct IndexedPage {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint8_t> pixels;
-};
-
-bool ReadIndexedPng(const std::string& path, IndexedPage& page);
+using IndexedPage = astrotest::IndexedImage;
+using astrotest::ReadIndexedPng;
 
 struct RgbImage {
   int width = 0;
