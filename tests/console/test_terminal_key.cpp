@@ -119,12 +119,22 @@ TEST_F(PseudoTerminal, StopAndContinueWaitsForTheKeyAgain) {
   pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
+    // A group of its own whose parent is in the same session is never orphaned, so the
+    // stop signal takes effect however the test itself was started (a stop sent to an
+    // orphaned group is discarded).
+    setpgid(0, 0);
     _exit(console::ReadTerminalKey(slave_, false) == 'k' ? 0 : 1);
   }
   ASSERT_TRUE(WaitForRawMode());
   kill(child, SIGTSTP);
   int status = 0;
-  ASSERT_EQ(waitpid(child, &status, WUNTRACED), child);
+  pid_t waited = 0;
+  for (int i = 0; i < 500 && waited == 0; ++i) {
+    waited = waitpid(child, &status, WUNTRACED | WNOHANG);
+    if (waited == 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  if (waited != child) kill(child, SIGKILL);
+  ASSERT_EQ(waited, child) << "the reader did not stop";
   ASSERT_TRUE(WIFSTOPPED(status));
   EXPECT_EQ(LocalFlags(), before);  // the shell gets its terminal back while stopped
   kill(child, SIGCONT);
