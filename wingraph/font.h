@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "console/cp437.h"
+
 namespace wingraph {
 
 struct Glyph {
@@ -27,7 +29,6 @@ struct GlyphSet {
 // set has metrics but no ink).
 const GlyphSet& GlyphsFor(int font, int size);
 
-// Unicode of each byte of code page 437.
-extern const std::array<char32_t, 256> kCodePage437;
+using console::kCodePage437;  // the Unicode character of each byte
 
 }  // namespace wingraph
