@@ -1,9 +1,9 @@
 #include "astrocore/chart.h"
 
-#include "astrocore/aspects.h"
 #include "astrocore/chart_time.h"
 #include "astrocore/helpers.h"
 #include "astrocore/houses.h"
+#include "astrocore/orbs.h"
 #include "astrocore/planets.h"
 #include "astrocore/sun_moon.h"
 

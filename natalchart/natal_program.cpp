@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "natalchart/aspect_tables.h"
+#include "natalchart/grid_screens.h"
 #include "natalchart/place.h"
 #include "natalchart/report.h"
 #include "natalchart/wheels.h"

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "astrocore/aspects.h"
 #include "astrocore/helpers.h"
+#include "astrocore/orbs.h"
 #include "natalchart/chart_symbols.h"
 
 namespace natalchart {

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "astrocore/chart.h"
-#include "natalchart/aspect_tables.h"
 #include "natalchart/chart_symbols.h"
+#include "natalchart/grid_screens.h"
 #include "test_screens_support.h"
 #include "wingraph/palette.h"
 #include "wingraph/wingraph.h"

@@ -1,4 +1,4 @@
-#include "astrocore/aspects.h"
+#include "astrocore/orbs.h"
 
 #include <cmath>
 

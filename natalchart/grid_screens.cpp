@@ -1,12 +1,12 @@
 // The two aspect grids: distances and orbs, then aspect angles, each with its frame of body
 // symbols and the date caption.
-#include "natalchart/aspect_tables.h"
+#include "natalchart/grid_screens.h"
 
 #include <cmath>
 #include <string>
 #include <string_view>
 
-#include "astrocore/aspects.h"
+#include "astrocore/orbs.h"
 #include "console/console.h"
 #include "natalchart/chart_symbols.h"
 #include "natalchart/wheels.h"

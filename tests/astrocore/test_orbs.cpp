@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "astrocore/aspects.h"
+#include "astrocore/orbs.h"
 
 namespace astrocore {
 namespace {
